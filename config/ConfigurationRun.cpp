@@ -1,0 +1,5 @@
+#include "app/CScreenSaverApp.h"
+
+void CScreenSaverApp::RunConfiguration()
+{
+}

@@ -1,0 +1,6 @@
+#include "framework/CBrush.h"
+
+CBrush CBrush::Solid(COLORREF colour)
+{
+    return CBrush(CreateSolidBrush(colour));
+}
