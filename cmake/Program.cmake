@@ -1,6 +1,7 @@
 enable_language(RC)
 
-add_executable(Glimmerbox WIN32 ${GLIMMERBOX_PROGRAM_SOURCES} ${CMAKE_SOURCE_DIR}/res/Glimmerbox.rc)
+add_executable(Glimmerbox WIN32 ${GLIMMERBOX_PROGRAM_SOURCES}
+  ${CMAKE_SOURCE_DIR}/res/Glimmerbox.rc ${CMAKE_SOURCE_DIR}/framework/Framework.rc)
 set_target_properties(Glimmerbox PROPERTIES OUTPUT_NAME Glimmerbox SUFFIX ".scr")
 target_include_directories(Glimmerbox PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_definitions(Glimmerbox PRIVATE _WIN32_WINNT=0x0501 WINVER=0x0501 NOMINMAX STRICT)

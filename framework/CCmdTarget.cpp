@@ -7,7 +7,7 @@ const CMessageTable* CCmdTarget::GetMessageTable() const
 
 const CMessageTable* CCmdTarget::ClassMessageTable()
 {
-    static const CMessageEntry entries[] = { { 0, false, 0, 0, 0, nullptr } };
+    static const CMessageEntry entries[] = { { 0, 0, false, 0, 0, 0, nullptr } };
     static const CMessageTable table{ nullptr, entries };
     return &table;
 }

@@ -14,6 +14,8 @@ public:
     static constexpr UINT HelpCommand = 57670;
     // String-table ids of the framework's own messages.
     static constexpr UINT HelpFailedString = 61703;
+    static constexpr UINT NotAnIntegerString = 61712;
+    static constexpr UINT IntegerRangeString = 61714;
 
     CWinApp();
     ~CWinApp() override;

@@ -14,6 +14,7 @@ using MessageHandler = MessageResult (CCmdTarget::*)(WPARAM, LPARAM);
 
 struct CMessageEntry {
     UINT message;          // 0 ends a table
+    UINT lastMessage;      // a range of messages ends here; equal to message otherwise
     bool isCommand;        // WM_COMMAND entry matched on notification code and id range
     UINT code;             // notification code of a command entry
     UINT firstId;          // id range of a command entry, inclusive
@@ -22,7 +23,7 @@ struct CMessageEntry {
 
     bool Matches(UINT msg, WPARAM wParam) const
     {
-        if (msg != message)
+        if (msg < message || msg > lastMessage)
             return false;
         if (!isCommand)
             return true;
@@ -55,17 +56,20 @@ public:                                                           \
         static const CMessageEntry entries[] = {
 
 #define END_MESSAGE_TABLE()                                       \
-            { 0, false, 0, 0, 0, nullptr }                        \
+            { 0, 0, false, 0, 0, 0, nullptr }                        \
         };                                                        \
         static const CMessageTable table{ BaseClass::ClassMessageTable(), entries }; \
         return &table;                                            \
     }
 
 #define ON_MESSAGE(msg, handler) \
-    { msg, false, 0, 0, 0, static_cast<MessageHandler>(&ThisClass::handler) },
+    { msg, msg, false, 0, 0, 0, static_cast<MessageHandler>(&ThisClass::handler) },
+
+#define ON_MESSAGE_RANGE(firstMsg, lastMsg, handler) \
+    { firstMsg, lastMsg, false, 0, 0, 0, static_cast<MessageHandler>(&ThisClass::handler) },
 
 #define ON_COMMAND_CODE(id, code, handler) \
-    { WM_COMMAND, true, code, id, id, static_cast<MessageHandler>(&ThisClass::handler) },
+    { WM_COMMAND, WM_COMMAND, true, code, id, id, static_cast<MessageHandler>(&ThisClass::handler) },
 
 #define ON_COMMAND_CODE_RANGE(firstId, lastId, code, handler) \
-    { WM_COMMAND, true, code, firstId, lastId, static_cast<MessageHandler>(&ThisClass::handler) },
+    { WM_COMMAND, WM_COMMAND, true, code, firstId, lastId, static_cast<MessageHandler>(&ThisClass::handler) },
