@@ -5,28 +5,19 @@
 
 #include <cstdlib>
 
-namespace {
-
-bool Matches(const char* argument, const char* word)
-{
-    return MatchesSwitch(argument, word, [](const char* a, const char* b) { return lstrcmpiA(a, b); });
-}
-
-} // namespace
-
 BEGIN_MESSAGE_TABLE(CScreenSaverApp, CWinApp)
     ON_COMMAND_CODE(CWinApp::HelpCommand, 0, OnHelp)
 END_MESSAGE_TABLE()
 
 bool CScreenSaverApp::InitInstance()
 {
-    const int count = __argc;
-    char** const arguments = __argv;
-
-    if (count == 2 && Matches(arguments[1], "s")) {
+    const auto compareNoCase = [](const char* a, const char* b) { return lstrcmpiA(a, b); };
+    switch (ChooseRunMode(__argc, __argv, compareNoCase)) {
+    case RunMode::Saver: {
         // The window lives until the process ends: it is the main window.
         auto* window = new CFullScreenSaverWnd;
         if (!window->CreateFullScreen()) {
+            // No window, no loop: end with a failure status instead.
             delete window;
             SetExitStatus(1);
             return false;
@@ -34,10 +25,14 @@ bool CScreenSaverApp::InitInstance()
         SetMainWindow(window);
         return true;
     }
-    if (count == 3 && Matches(arguments[1], "p"))
-        return true; // preview: nothing is drawn in the given window
-    if (count == 1 || count == 2)
+    case RunMode::Preview:
+        return true; // nothing is drawn in the window to preview in
+    case RunMode::Configuration:
         RunConfiguration();
+        return false;
+    case RunMode::None:
+        break;
+    }
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 // Command-line switch matching. The comparison itself is the caller's: the
 // program passes the system's case-insensitive whole-string comparison.
+
 // The argument with at most one leading '-' or '/' dropped.
 inline const char* SwitchBody(const char* argument)
 {

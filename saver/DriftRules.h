@@ -34,7 +34,7 @@ struct DriftPoint { int x, y; };
 // Yields integers from 0 to RandomMax; the window seeds it.
 using RandomSource = std::function<int()>;
 
-// r / 10000 less its whole part: (r mod 10000) / 10000 to within the last bit.
+// r x 0.0001 less its whole part: (r mod 10000) / 10000 to within the last bit.
 double RandomFraction(int r);
 double RandomAngle(int r);
 
