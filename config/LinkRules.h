@@ -2,10 +2,10 @@
 
 // The two links of the about box. The resource script includes this file for
 // the texts of the link controls, so the texts shown and the targets opened
-// come from one place.
+// come from one place. Both are short enough to fit their controls whole.
 
-#define GLIMMERBOX_MAIL_ADDRESS "glimmerbox@example.com"
-#define GLIMMERBOX_HOME_PAGE_URL "http://www.example.com/tarnwick/"
+#define GLIMMERBOX_MAIL_ADDRESS "tw@example.com"
+#define GLIMMERBOX_HOME_PAGE_URL "http://example.com/tw/"
 
 #ifndef RC_INVOKED
 

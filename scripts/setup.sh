@@ -10,7 +10,7 @@ packages=(
     libgtest-dev googletest                         # host GoogleTest and its sources for the cross build
     wine64                                          # runs the x86_64 build
     xvfb xauth x11-utils xdotool                    # virtual display, its probe and input
-    locales fonts-wqy-zenhei                        # code page 936 and Chinese glyphs under Wine
+    locales fonts-wqy-zenhei fonts-arphic-uming     # code page 936 and Chinese glyphs under Wine
     imagemagick                                     # screenshots of the show
 )
 

@@ -26,6 +26,9 @@ state=$2
 shift 2
 case "$state" in /*) ;; *) state=$PWD/$state ;; esac
 
+# The Z: drive maps the Linux root.
+winepath_of() { printf 'Z:%s' "${1//\//\\}"; }
+
 pid_alive() { [ -n "${1:-}" ] && kill -0 "$1" 2>/dev/null; }
 
 xvfb_pid() { cat "$state/xvfb.pid" 2>/dev/null || true; }
@@ -110,6 +113,12 @@ start() {
         "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
         # A crash must end the process, not wait on a dialog nobody will press.
         "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+        # The dialogs ask for the Song face 宋体; a Ming (Song) style font stands in
+        # for it. reg.exe would garble the Chinese value name, so regedit reads it
+        # from a UTF-16 file.
+        printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"宋体"="AR PL UMing CN"\r\n"SimSun"="AR PL UMing CN"\r\n' |
+            iconv -f UTF-8 -t UTF-16 >"$state/fonts.reg"
+        "$WINE" regedit /S "$(winepath_of "$state/fonts.reg")"
         # Let the server exit once so the registry is on disk (copies of the prefix see it).
         "$WINESERVER_BIN" -w
     } </dev/null >"$state/boot.log" 2>&1 || {
