@@ -38,12 +38,7 @@ fi
 
 # Sample pictures, drawn here (never downloaded), in the prefix's C:\pictures.
 pictures=$WINEPREFIX/drive_c/pictures
-mkdir -p "$pictures"
-convert -seed 7 -size 360x240 plasma:orange-purple "BMP3:$pictures/plasma.bmp"
-convert -size 260x260 radial-gradient:gold-darkgreen "BMP3:$pictures/sun.bmp"
-convert -size 420x160 gradient:navy-deepskyblue -font /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc -fill white -pointsize 56 -gravity center \
-    -annotate 0 'Glimmerbox' "BMP3:$pictures/title.bmp"
-convert -size 8x6 pattern:checkerboard -scale 4000% -fill crimson -tint 60 "BMP3:$pictures/checks.bmp"
+"$root/scripts/make-samples.sh" "$pictures"
 
 printf '[FileName]\r\nNumber=4\r\nFileName0=C:\\pictures\\plasma.bmp\r\nFileName1=C:\\pictures\\sun.bmp\r\nFileName2=C:\\pictures\\title.bmp\r\nFileName3=C:\\pictures\\checks.bmp\r\n[Other]\r\nTime=5\r\n' \
     >"$WINEPREFIX/drive_c/windows/Glimmerbox.ini"
