@@ -9,4 +9,4 @@ convert -seed 7 -size 360x240 plasma:orange-purple "BMP3:$folder/plasma.bmp"
 convert -size 260x260 radial-gradient:gold-darkgreen "BMP3:$folder/sun.bmp"
 convert -size 420x160 gradient:navy-deepskyblue -font /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc \
     -fill white -pointsize 56 -gravity center -annotate 0 'Glimmerbox' "BMP3:$folder/title.bmp"
-convert -size 8x6 pattern:checkerboard -scale 4000% -fill crimson -tint 60 "BMP3:$folder/checks.bmp"
+convert -size 240x180 pattern:checkerboard -fill crimson -tint 60 "BMP3:$folder/checks.bmp"
