@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 
 namespace {
 
@@ -111,19 +112,20 @@ bool CDriftWnd::PrepareShow()
     // A hand-edited count above the table's size shows the first pictures.
     pictureCount = PicturesToRead(pictureCount);
 
-    std::string failedPath;
+    // The path of the picture that could not be used; it may itself be empty.
+    std::optional<std::string> failedPath;
     {
         CClientDC windowDc(hwnd);
         const FrameSources frame(windowDc.GetSafeHdc());
-        for (int i = 0; i < pictureCount && failedPath.empty(); ++i) {
+        for (int i = 0; i < pictureCount && !failedPath; ++i) {
             const std::string path = SettingsFile::ReadTextSetting(FileNameSection, PictureKey(i).c_str());
             const CBitmap picture = CBitmap::LoadFromFile(path.c_str());
             if (!picture || !BuildCanvas(i, picture, windowDc.GetSafeHdc(), frame))
                 failedPath = path;
         }
     }
-    if (!failedPath.empty()) {
-        ShowError(CannotOpenText + failedPath);
+    if (failedPath) {
+        ShowError(CannotOpenText + *failedPath);
         return false;
     }
     StartDrift();
