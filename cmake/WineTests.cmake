@@ -32,3 +32,6 @@ add_executable(shell_recorder ${CMAKE_SOURCE_DIR}/tests/wine/recorder/Recorder.c
 target_compile_definitions(shell_recorder PRIVATE UNICODE _UNICODE)
 target_link_options(shell_recorder PRIVATE -municode -mwindows -static -static-libgcc -static-libstdc++)
 add_dependencies(wine_tests shell_recorder)
+
+# Benchmarks: built with the tests, never run by CTest (scripts/bench.sh runs them).
+add_subdirectory(${CMAKE_SOURCE_DIR}/tests/wine/bench ${CMAKE_BINARY_DIR}/bench)
