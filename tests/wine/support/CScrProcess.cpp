@@ -17,12 +17,19 @@ CScrProcess::CScrProcess(const std::wstring& program, const std::wstring& tail)
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    std::wstring writable = commandLine; // CreateProcessW may write into it
-    if (!CreateProcessW(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    // Under load Wine now and then refuses a start with ERROR_INTERNAL_ERROR;
+    // that says nothing about the program, so such a start is tried again.
+    for (int attempt = 0;; ++attempt) {
+        std::wstring writable = commandLine; // CreateProcessW may write into it
+        if (CreateProcessW(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                           &startup, &info))
+            break;
         startError = GetLastError();
-        return;
+        if (startError != ERROR_INTERNAL_ERROR || attempt == 4)
+            return;
+        Sleep(200);
     }
+    startError = 0;
     CloseHandle(info.hThread);
     process = info.hProcess;
     processId = info.dwProcessId;
