@@ -7,8 +7,9 @@
 #include "support/CConfigRun.h"
 #include "support/CTempFolder.h"
 #include "support/CIniText.h"
+#include "support/PicturesSettings.h"
 #include "support/CSettingsIniFile.h"
-#include "support/DialogInspection.h"
+#include "support/DialogControls.h"
 #include "support/Polling.h"
 #include "support/ProgramTexts.h"
 
@@ -31,21 +32,6 @@ std::string Narrow(const std::wstring& text)
     for (wchar_t c : text)
         out += c < 0x80 ? static_cast<char>(c) : '?';
     return out;
-}
-
-std::wstring Picture(int i)
-{
-    return L"C:\\pictures\\p" + std::to_wstring(i) + L".bmp";
-}
-
-CIniText PicturesFile(int number, int keys, const std::wstring& time = L"30")
-{
-    CIniText ini;
-    ini.Section(L"FileName").Key(L"Number", std::to_wstring(number));
-    for (int i = 0; i < keys; ++i)
-        ini.Key(L"FileName" + std::to_wstring(i), Picture(i));
-    ini.Section(L"Other").Key(L"Time", time);
-    return ini;
 }
 
 class ConfigSave : public testing::Test {

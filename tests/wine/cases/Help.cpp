@@ -7,7 +7,7 @@
 #include "support/CInput.h"
 #include "support/CSettingsIniFile.h"
 #include "support/CTestEnvironment.h"
-#include "support/DialogInspection.h"
+#include "support/DialogControls.h"
 #include "support/Polling.h"
 #include "support/ProgramTexts.h"
 

@@ -5,8 +5,9 @@
 #include "support/CConfigRun.h"
 #include "support/CDialogUnits.h"
 #include "support/CIniText.h"
+#include "support/PicturesSettings.h"
 #include "support/CSettingsIniFile.h"
-#include "support/DialogInspection.h"
+#include "support/DialogControls.h"
 
 #include <gtest/gtest.h>
 
@@ -31,21 +32,6 @@ struct OpenCase {
 void PrintTo(const OpenCase& c, std::ostream* out)
 {
     *out << c.name;
-}
-
-std::wstring Picture(int i)
-{
-    return L"C:\\pictures\\p" + std::to_wstring(i) + L".bmp";
-}
-
-CIniText PicturesFile(int number, int keys, const std::wstring& time = L"30")
-{
-    CIniText ini;
-    ini.Section(L"FileName").Key(L"Number", std::to_wstring(number));
-    for (int i = 0; i < keys; ++i)
-        ini.Key(L"FileName" + std::to_wstring(i), Picture(i));
-    ini.Section(L"Other").Key(L"Time", time);
-    return ini;
 }
 
 Entries PictureEntries(int count)

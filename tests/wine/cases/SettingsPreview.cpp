@@ -10,7 +10,7 @@
 #include "support/CScreenCapture.h"
 #include "support/CSettingsIniFile.h"
 #include "support/CTempFolder.h"
-#include "support/DialogInspection.h"
+#include "support/DialogControls.h"
 #include "support/Polling.h"
 #include "support/ProgramTexts.h"
 

@@ -1,4 +1,4 @@
-#include "support/DialogInspection.h"
+#include "support/DialogControls.h"
 
 RECT RectInClient(const CWindowView& dialog, const CWindowView& control)
 {
