@@ -22,7 +22,6 @@ public:
     bool UpdateData(bool saveAndValidate);
 
     DWORD HelpContext() const override { return 0x20000 + templateId; }
-    UINT TemplateId() const { return templateId; }
 
     DECLARE_MESSAGE_TABLE()
 
