@@ -4,6 +4,8 @@
 //
 //   bench_bare.exe WIDTH HEIGHT SECONDS
 //   prints: bare_ticks N bare_ms M
+#include "BenchWindow.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -62,15 +64,9 @@ LRESULT CALLBACK BareProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_TIMER:
         Tick(window);
         return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        RECT client;
-        GetClientRect(window, &client);
-        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        EndPaint(window, &paint);
+    case WM_PAINT:
+        PaintBlack(window);
         return 0;
-    }
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -89,18 +85,7 @@ int main(int argc, char** argv)
     height = std::atoi(argv[2]);
     runMs = static_cast<DWORD>(std::atoi(argv[3])) * 1000;
 
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = BareProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = "GlimmerboxBenchBare";
-    RegisterClassA(&windowClass);
-    CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
-                    GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance,
-                    nullptr);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0)
-        DispatchMessageA(&message);
+    RunFullScreenWindow("GlimmerboxBenchBare", BareProc);
     std::printf("bare_ticks %ld bare_ms %lu\n", ticks, static_cast<unsigned long>(GetTickCount() - startedAt));
     DeleteDC(canvasDc);
     DeleteObject(canvasBitmap);

@@ -5,6 +5,8 @@
 // the next load slower, and the floor is meant to be the lower bound.
 //
 //   bench_floor.exe FOLDER COUNT     loads FOLDER\picture0.bmp ... picture<COUNT-1>.bmp
+#include "BenchWindow.h"
+
 #include <windows.h>
 
 #include <cstdlib>
@@ -27,15 +29,9 @@ LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
         }
         return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        RECT client;
-        GetClientRect(window, &client);
-        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        EndPaint(window, &paint);
+    case WM_PAINT:
+        PaintBlack(window);
         return 0;
-    }
     case WM_DESTROY:
         for (HANDLE picture : loaded)
             if (picture != nullptr)
@@ -49,23 +45,13 @@ LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     if (__argc != 3)
         return 2;
     folder = __argv[1];
     count = std::atoi(__argv[2]);
 
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = FloorProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = "GlimmerboxBenchFloor";
-    RegisterClassA(&windowClass);
-    CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
-                    GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance,
-                    nullptr);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0)
-        DispatchMessageA(&message);
+    RunFullScreenWindow("GlimmerboxBenchFloor", FloorProc);
     return 0;
 }
